@@ -54,6 +54,8 @@ char* UpperCase(char* text) {
   return text;
 }
 
+void DisconnectDatabase() { g_session.reset(); }
+
 SqlSession* CurrentSession() { return g_session.get(); }
 
 void SetEngineWrapperForTesting(EngineWrapper wrapper) { g_engine_wrapper = std::move(wrapper); }

@@ -28,6 +28,10 @@ int SetCurrentSchema(const char* schema);
 // ASCII letters to upper case, in place; other bytes stay. Returns the text.
 char* UpperCase(char* text);
 
+// Ends the session. The run never calls it (its session ends with the
+// process); tests do, before they fork runs of their own.
+void DisconnectDatabase();
+
 // The session of the run, or nullptr before a successful connect.
 SqlSession* CurrentSession();
 
