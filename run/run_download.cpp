@@ -44,13 +44,13 @@ bool ReadCredentials(RunContext* ctx, const char* config_path) {
   for (const Credential& c : credentials) {
     config::ConfigReadResult result;
     config::ReadConfigValue("", c.key, 0, config_path, &result);
-    std::size_t length = std::strlen(result.config_value);
+    std::size_t length = std::strlen(result.ConfigValue);
     if (c.drop_last && length > 0) --length;
     if (length > static_cast<std::size_t>(c.capacity)) {
       std::fprintf(ctx->Console, kMsgConfigValueTooLong, c.key, static_cast<int>(length), c.capacity);
       return false;
     }
-    std::memcpy(c.field, result.config_value, length);
+    std::memcpy(c.field, result.ConfigValue, length);
     c.field[length] = '\0';
   }
   return true;
