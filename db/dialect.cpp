@@ -297,6 +297,14 @@ int Translator::TranslateRange(std::size_t begin, std::size_t end, std::string* 
   bool in_query = false;
   int units = 0;
   bool last_is_date = false;
+  // Oracle sorts NULL after every value in ascending order and before them
+  // in descending order; SQLite does the opposite unless told.
+  bool in_order_by = false;
+  bool item_desc = false;
+  const auto end_order_item = [&] {
+    if (in_order_by && sqlite_) out->append(item_desc ? " NULLS FIRST" : " NULLS LAST");
+    item_desc = false;
+  };
   std::size_t i = begin;
   while (i < end) {
     if (skipped_[i]) {
@@ -306,6 +314,22 @@ int Translator::TranslateRange(std::size_t begin, std::size_t end, std::string* 
     const SqlToken& tok = t_[i];
     ++units;
     last_is_date = false;
+    // A parenthesised group is one operand, translated by its own call:
+    // every comma seen here separates order items.
+    if (in_order_by) {
+      if (tok.kind == SqlTokenKind::kComma) end_order_item();
+      if (tok.kind == SqlTokenKind::kIdent) {
+        if (TokenIs(tok, "desc")) item_desc = true;
+        if (TokenIs(tok, "asc")) item_desc = false;
+      }
+    }
+    if (in_query && tok.kind == SqlTokenKind::kIdent && TokenIs(tok, "order") &&
+        i + 1 < end && TokenIs(t_[i + 1], "by")) {
+      in_order_by = true;
+      out->append(tok.space).append(tok.text).append(t_[i + 1].space).append(t_[i + 1].text);
+      i += 2;
+      continue;
+    }
     if (tok.kind == SqlTokenKind::kIdent && TokenIs(tok, "select")) {
       in_query = true;
       out->append(tok.space).append(tok.text);
@@ -322,6 +346,7 @@ int Translator::TranslateRange(std::size_t begin, std::size_t end, std::string* 
     const int rc = TranslateOperand(&i, end, out, &last_is_date);
     if (rc != 0) return rc;
   }
+  end_order_item();
   *is_date = units == 1 && last_is_date;
   return 0;
 }

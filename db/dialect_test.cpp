@@ -55,13 +55,13 @@ const StatementCase kToolStatements[] = {
     {"commit", StatementKind::kCommit, 0, 0, "COMMIT", "COMMIT"},
     {"select TmpStr  from KVSystem.Kvs999Tmp where TmpUsr=:b0 order by TmpUsr,TmpStr",
      StatementKind::kSelect, 1, 0,
-     "select TmpStr  from KVSystem.Kvs999Tmp where TmpUsr=?1 order by TmpUsr,TmpStr",
+     "select TmpStr  from KVSystem.Kvs999Tmp where TmpUsr=?1 order by TmpUsr NULLS LAST,TmpStr NULLS LAST",
      "select TmpStr  from KVSystem.Kvs999Tmp where TmpUsr=$1 order by TmpUsr,TmpStr"},
 
     // Badge cursor, terminal and location lookups.
     {"select AswNum ,TO_CHAR(AswGvo,'yyyymmdd') ,TO_CHAR(AswGbi,'yyyymmdd') ,AswPnr ,AswBkl ,AswGrp ,AswAan ,AswAtp ,AwvSto ,PnrSal  from KvSystem.Kvs301Asw ,KvSystem.Kvs112Mnd ,KvSystem.Kvs113Awv ,Kvs300Pnr where (((((((MNDSCH=:b0 and ASWLIZ=MNDLIZ) and ASWMND=MNDNUM) and ASWNUM=AWVNUM) and (((trunc(SYSDATE)>=AswGvo and AswGbi is null ) or (trunc(SYSDATE)<=AswGbi and trunc(AswGvo) is null )) or (trunc(SYSDATE)>=AswGvo and trunc(SYSDATE)<=AswGbi))) and ((AwvSta<>4 and AwvSta<>8) or AwvSta is null )) and ((AswSta<>4 and AswSta<>8) or AswSta is null )) and AswPnr=PnrNum) order by AswNum,AswGvo,AswBkl",
      StatementKind::kSelect, 1, 0,
-     "select AswNum ,strftime('%Y%m%d',AswGvo) ,strftime('%Y%m%d',AswGbi) ,AswPnr ,AswBkl ,AswGrp ,AswAan ,AswAtp ,AwvSto ,PnrSal  from KvSystem.Kvs301Asw ,KvSystem.Kvs112Mnd ,KvSystem.Kvs113Awv ,\"MND01\".Kvs300Pnr where (((((((MNDSCH=?1 and ASWLIZ=MNDLIZ) and ASWMND=MNDNUM) and ASWNUM=AWVNUM) and (((" LITE_TODAY ">=AswGvo and AswGbi is null ) or (" LITE_TODAY "<=AswGbi and datetime(AswGvo,'start of day') is null )) or (" LITE_TODAY ">=AswGvo and " LITE_TODAY "<=AswGbi))) and ((AwvSta<>4 and AwvSta<>8) or AwvSta is null )) and ((AswSta<>4 and AswSta<>8) or AswSta is null )) and AswPnr=PnrNum) order by AswNum,AswGvo,AswBkl",
+     "select AswNum ,strftime('%Y%m%d',AswGvo) ,strftime('%Y%m%d',AswGbi) ,AswPnr ,AswBkl ,AswGrp ,AswAan ,AswAtp ,AwvSto ,PnrSal  from KvSystem.Kvs301Asw ,KvSystem.Kvs112Mnd ,KvSystem.Kvs113Awv ,\"MND01\".Kvs300Pnr where (((((((MNDSCH=?1 and ASWLIZ=MNDLIZ) and ASWMND=MNDNUM) and ASWNUM=AWVNUM) and (((" LITE_TODAY ">=AswGvo and AswGbi is null ) or (" LITE_TODAY "<=AswGbi and datetime(AswGvo,'start of day') is null )) or (" LITE_TODAY ">=AswGvo and " LITE_TODAY "<=AswGbi))) and ((AwvSta<>4 and AwvSta<>8) or AwvSta is null )) and ((AswSta<>4 and AswSta<>8) or AswSta is null )) and AswPnr=PnrNum) order by AswNum NULLS LAST,AswGvo NULLS LAST,AswBkl NULLS LAST",
      "select AswNum ,to_char(AswGvo,'yyyymmdd') ,to_char(AswGbi,'yyyymmdd') ,AswPnr ,AswBkl ,AswGrp ,AswAan ,AswAtp ,AwvSto ,PnrSal  from KvSystem.Kvs301Asw ,KvSystem.Kvs112Mnd ,KvSystem.Kvs113Awv ,\"mnd01\".Kvs300Pnr where (((((((MNDSCH=$1 and ASWLIZ=MNDLIZ) and ASWMND=MNDNUM) and ASWNUM=AWVNUM) and (((" PG_TODAY ">=AswGvo and AswGbi is null ) or (" PG_TODAY "<=AswGbi and date_trunc('day', AswGvo) is null )) or (" PG_TODAY ">=AswGvo and " PG_TODAY "<=AswGbi))) and ((AwvSta<>4 and AwvSta<>8) or AwvSta is null )) and ((AswSta<>4 and AswSta<>8) or AswSta is null )) and AswPnr=PnrNum) order by AswNum,AswGvo,AswBkl"},
     {"select TSMTYP ,TSMSAL into :b0:b1,:b2:b3  from KvSystem.Kvs114Tsm where (TsmNam=:b4 and ((TsmSta<>4 and TsmSta<>8) or TsmSta is null ))",
      StatementKind::kSelect, 1, 2,
@@ -102,7 +102,7 @@ const StatementCase kToolStatements[] = {
     // Reader permissions.
     {"select ZlsLes ,ZlsZko  from KvSystem.Kvs401Zls where ((ZlsTrm=:b0 and ZlsLes<=:b1) and ((ZlsSta<>4 and ZlsSta<>8) or ZlsSta is null )) order by ZlsLes",
      StatementKind::kSelect, 2, 0,
-     "select ZlsLes ,ZlsZko  from KvSystem.Kvs401Zls where ((ZlsTrm=?1 and ZlsLes<=?2) and ((ZlsSta<>4 and ZlsSta<>8) or ZlsSta is null )) order by ZlsLes",
+     "select ZlsLes ,ZlsZko  from KvSystem.Kvs401Zls where ((ZlsTrm=?1 and ZlsLes<=?2) and ((ZlsSta<>4 and ZlsSta<>8) or ZlsSta is null )) order by ZlsLes NULLS LAST",
      "select ZlsLes ,ZlsZko  from KvSystem.Kvs401Zls where ((ZlsTrm=$1 and ZlsLes<=$2) and ((ZlsSta<>4 and ZlsSta<>8) or ZlsSta is null )) order by ZlsLes"},
     {"select count(*)  into :b0:b1  from KvSystem.Kvs404Zbr where ((ZbrZbk=:b2 and ZbrZko=:b3) and ((ZbrSta<>4 and ZbrSta<>8) or ZbrSta is null ))",
      StatementKind::kSelect, 2, 1,
@@ -122,7 +122,7 @@ const StatementCase kToolStatements[] = {
     // Balance lists.
     {"select TsaLfd ,NVL(TsaSpl,1) ,SubStr(FtxT50,1,12)  from KvSystem.Kvs114Tsm ,KvSystem.G2101SalLst ,KvSystem.Kvs102Whl where ((((((TsmNam=:b0 and TsmSal=TsaSal) and FtxNumSpr=220001) and FtxWhl=TsaAnz) and FtxSpr=TsmSpr) and ((TsmSta<>4 and TsmSta<>8) or TsmSta is null )) and ((TsaSta<>4 and TsaSta<>8) or TsaSta is null )) order by TsaSal,TsaLfd",
      StatementKind::kSelect, 1, 0,
-     "select TsaLfd ,coalesce(TsaSpl,1) ,substr(FtxT50,1,12)  from KvSystem.Kvs114Tsm ,KvSystem.G2101SalLst ,KvSystem.Kvs102Whl where ((((((TsmNam=?1 and TsmSal=TsaSal) and FtxNumSpr=220001) and FtxWhl=TsaAnz) and FtxSpr=TsmSpr) and ((TsmSta<>4 and TsmSta<>8) or TsmSta is null )) and ((TsaSta<>4 and TsaSta<>8) or TsaSta is null )) order by TsaSal,TsaLfd",
+     "select TsaLfd ,coalesce(TsaSpl,1) ,substr(FtxT50,1,12)  from KvSystem.Kvs114Tsm ,KvSystem.G2101SalLst ,KvSystem.Kvs102Whl where ((((((TsmNam=?1 and TsmSal=TsaSal) and FtxNumSpr=220001) and FtxWhl=TsaAnz) and FtxSpr=TsmSpr) and ((TsmSta<>4 and TsmSta<>8) or TsmSta is null )) and ((TsaSta<>4 and TsaSta<>8) or TsaSta is null )) order by TsaSal NULLS LAST,TsaLfd NULLS LAST",
      "select TsaLfd ,coalesce(TsaSpl,1) ,substr(FtxT50,1,12)  from KvSystem.Kvs114Tsm ,KvSystem.G2101SalLst ,KvSystem.Kvs102Whl where ((((((TsmNam=$1 and TsmSal=TsaSal) and FtxNumSpr=220001) and FtxWhl=TsaAnz) and FtxSpr=TsmSpr) and ((TsmSta<>4 and TsmSta<>8) or TsmSta is null )) and ((TsaSta<>4 and TsaSta<>8) or TsaSta is null )) order by TsaSal,TsaLfd"},
     {"select FTXT10 into :b0:b1  from KVSYSTEM.KVS114TSM ,KVSYSTEM.G2101SALLST ,KVSYSTEM.KVS102WHL where (((((((TSMNAM=:b2 and TSMSAL=TSASAL) and FTXNUMSPR=220002) and FTXWHL=TSAAUS) and FTXSPR=TSMSPR) and TSALFD=:b3) and ((TsmSta<>4 and TsmSta<>8) or TsmSta is null )) and ((TsaSta<>4 and TsaSta<>8) or TsaSta is null ))",
      StatementKind::kSelect, 2, 1,
@@ -130,7 +130,7 @@ const StatementCase kToolStatements[] = {
      "select FTXT10  from KVSYSTEM.KVS114TSM ,KVSYSTEM.G2101SALLST ,KVSYSTEM.KVS102WHL where (((((((TSMNAM=$1 and TSMSAL=TSASAL) and FTXNUMSPR=220002) and FTXWHL=TSAAUS) and FTXSPR=TSMSPR) and TSALFD=$2) and ((TsmSta<>4 and TsmSta<>8) or TsmSta is null )) and ((TsaSta<>4 and TsaSta<>8) or TsaSta is null ))"},
     {"select TsaLfd ,NVL(TsaSpl,1) ,SubStr(FtxT50,1,12)  from Kvs300Pnr ,KvSystem.G2101SalLst ,KvSystem.Kvs102Whl where ((((((PnrNum=:b0 and PnrSal=TsaSal) and FtxNumSpr=220001) and FtxWhl=TsaAnz) and FtxSpr=PnrSpr) and ((PnrSta<>4 and PnrSta<>8) or PnrSta is null )) and ((TsaSta<>4 and TsaSta<>8) or TsaSta is null )) order by TsaSal,TsaLfd",
      StatementKind::kSelect, 1, 0,
-     "select TsaLfd ,coalesce(TsaSpl,1) ,substr(FtxT50,1,12)  from \"MND01\".Kvs300Pnr ,KvSystem.G2101SalLst ,KvSystem.Kvs102Whl where ((((((PnrNum=?1 and PnrSal=TsaSal) and FtxNumSpr=220001) and FtxWhl=TsaAnz) and FtxSpr=PnrSpr) and ((PnrSta<>4 and PnrSta<>8) or PnrSta is null )) and ((TsaSta<>4 and TsaSta<>8) or TsaSta is null )) order by TsaSal,TsaLfd",
+     "select TsaLfd ,coalesce(TsaSpl,1) ,substr(FtxT50,1,12)  from \"MND01\".Kvs300Pnr ,KvSystem.G2101SalLst ,KvSystem.Kvs102Whl where ((((((PnrNum=?1 and PnrSal=TsaSal) and FtxNumSpr=220001) and FtxWhl=TsaAnz) and FtxSpr=PnrSpr) and ((PnrSta<>4 and PnrSta<>8) or PnrSta is null )) and ((TsaSta<>4 and TsaSta<>8) or TsaSta is null )) order by TsaSal NULLS LAST,TsaLfd NULLS LAST",
      "select TsaLfd ,coalesce(TsaSpl,1) ,substr(FtxT50,1,12)  from \"mnd01\".Kvs300Pnr ,KvSystem.G2101SalLst ,KvSystem.Kvs102Whl where ((((((PnrNum=$1 and PnrSal=TsaSal) and FtxNumSpr=220001) and FtxWhl=TsaAnz) and FtxSpr=PnrSpr) and ((PnrSta<>4 and PnrSta<>8) or PnrSta is null )) and ((TsaSta<>4 and TsaSta<>8) or TsaSta is null )) order by TsaSal,TsaLfd"},
     {"select FTXT10 into :b0:b1  from KVS300PNR ,KVSYSTEM.G2101SALLST ,KVSYSTEM.KVS102WHL where (((((((PNRNUM=:b2 and PNRSAL=TSASAL) and FTXNUMSPR=220002) and FTXWHL=TSAAUS) and FTXSPR=PNRSPR) and TSALFD=:b3) and ((PnrSta<>4 and PnrSta<>8) or PnrSta is null )) and ((TsaSta<>4 and TsaSta<>8) or TsaSta is null ))",
      StatementKind::kSelect, 2, 1,
@@ -144,7 +144,7 @@ const StatementCase kToolStatements[] = {
      "select coalesce(URVGUR,0.0) ,coalesce(URVVJR,0.0)  from \"mnd01\".Kvs332Urv ,\"mnd01\".Kvs300Pnr where (((URVPNR=$1 and URVJHR=(to_char(" PG_NOW ",'yyyy'))::numeric) and URVPNR=PNRNUM) and ((PnrSta<>4 and PnrSta<>8) or PnrSta is null ))"},
     {"select UtgDtm ,NVL(UtgVtg,0.0) ,NVL(UtgRtg,0.0) ,NVL(UtgGut,0.0)  from Kvs332Utg ,Kvs300Pnr where (((UTGPNR=:b0 and UtgDtm<=trunc(sysdate)) and UTGPNR=PNRNUM) and ((PnrSta<>4 and PnrSta<>8) or PnrSta is null )) order by UtgDtm desc",
      StatementKind::kSelect, 1, 0,
-     "select UtgDtm ,coalesce(UtgVtg,0.0) ,coalesce(UtgRtg,0.0) ,coalesce(UtgGut,0.0)  from \"MND01\".Kvs332Utg ,\"MND01\".Kvs300Pnr where (((UTGPNR=?1 and UtgDtm<=" LITE_TODAY ") and UTGPNR=PNRNUM) and ((PnrSta<>4 and PnrSta<>8) or PnrSta is null )) order by UtgDtm desc",
+     "select UtgDtm ,coalesce(UtgVtg,0.0) ,coalesce(UtgRtg,0.0) ,coalesce(UtgGut,0.0)  from \"MND01\".Kvs332Utg ,\"MND01\".Kvs300Pnr where (((UTGPNR=?1 and UtgDtm<=" LITE_TODAY ") and UTGPNR=PNRNUM) and ((PnrSta<>4 and PnrSta<>8) or PnrSta is null )) order by UtgDtm desc NULLS FIRST",
      "select UtgDtm ,coalesce(UtgVtg,0.0) ,coalesce(UtgRtg,0.0) ,coalesce(UtgGut,0.0)  from \"mnd01\".Kvs332Utg ,\"mnd01\".Kvs300Pnr where (((UTGPNR=$1 and UtgDtm<=" PG_TODAY ") and UTGPNR=PNRNUM) and ((PnrSta<>4 and PnrSta<>8) or PnrSta is null )) order by UtgDtm desc"},
 
     // Person settings of the IDSTAMM record.
@@ -222,7 +222,7 @@ const VariantCase kVariants[] = {
      "select p.PnrNum from \"mnd01\".Kvs300Pnr p ,kvsystem.Kvs999Tmp t where p.PnrNum=t.TmpUsr"},
     {"select PnrNum from Kvs300Pnr where PnrNum in (select UrvPnr from Kvs332Urv where UrvJhr=:b0) order by PnrNum", "Mnd01", "",
      StatementKind::kSelect, 1, 0,
-     "select PnrNum from \"MND01\".Kvs300Pnr where PnrNum in (select UrvPnr from \"MND01\".Kvs332Urv where UrvJhr=?1) order by PnrNum",
+     "select PnrNum from \"MND01\".Kvs300Pnr where PnrNum in (select UrvPnr from \"MND01\".Kvs332Urv where UrvJhr=?1) order by PnrNum NULLS LAST",
      "select PnrNum from \"mnd01\".Kvs300Pnr where PnrNum in (select UrvPnr from \"mnd01\".Kvs332Urv where UrvJhr=$1) order by PnrNum"},
 
     // Literals are never touched, whatever they hold.

@@ -19,8 +19,6 @@ constexpr char kSystemSchema[] = "KVSYSTEM";
 constexpr int kBusyTimeoutMs = 30000;
 constexpr int kSavepointNeverEstablished = -1086;
 constexpr int kNotAllVariablesBound = -1008;
-// ORA-02089-like: the embedded engine cannot attach inside a transaction.
-constexpr int kSqlSwitchWithPendingWork = -2089;
 
 std::string Upper(std::string_view s) {
   std::string u(s);
@@ -78,10 +76,15 @@ class SqliteEngine final : public Engine {
     }
     sqlite3_finalize(st);
     if (rc != SQLITE_DONE) return Fail();
-    std::string pragmas = "PRAGMA \"" + schema + "\".journal_mode=WAL; PRAGMA \"" + schema +
-                          "\".synchronous=NORMAL";
-    if (sqlite3_exec(db_, pragmas.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) return Fail();
     attached_.push_back(schema);
+    // The installation's files are in WAL mode already (it is kept in the
+    // file); inside a transaction the mode cannot change, and need not.
+    if (!InTransaction()) {
+      std::string wal = "PRAGMA \"" + schema + "\".journal_mode=WAL";
+      if (sqlite3_exec(db_, wal.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) return Fail();
+    }
+    std::string sync = "PRAGMA \"" + schema + "\".synchronous=NORMAL";
+    (void)sqlite3_exec(db_, sync.c_str(), nullptr, nullptr, nullptr);
     return kSqlOk;
   }
 
@@ -262,16 +265,14 @@ class SqliteEngine final : public Engine {
     bool attached = false;
     for (const std::string& a : attached_) attached = attached || a == schema;
     if (!attached) {
-      if (InTransaction() && !dirty_) {
-        // Nothing is pending: the empty transaction ends here, since SQLite
-        // attaches a database only outside a transaction.
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-      }
-      if (InTransaction()) {
-        error_ = "schema switch to a new schema with uncommitted work";
-        return kSqlSwitchWithPendingWork;
-      }
       int rc = Attach(schema);
+      if (rc != kSqlOk && rc != kSqlNoSchema && InTransaction() && !dirty_) {
+        // All attachment slots may be held by schemas that an empty
+        // transaction keeps: ending it frees them.
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        DetachStale();
+        rc = Attach(schema);
+      }
       if (rc != kSqlOk) {
         if (rc == kSqlNoSchema) error_ = "schema does not exist: " + schema;
         return rc;
