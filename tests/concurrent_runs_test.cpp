@@ -120,23 +120,49 @@ TEST_P(ConcurrentRunsTest, EightRunsForEightFilesEachWriteTheirOwnLines) {
   for (int r = 0; r < kRuns; ++r) EXPECT_EQ(CountRows(runs[static_cast<std::size_t>(r)].first), kLinesPerRun);
 }
 
-TEST_P(ConcurrentRunsTest, TwoRunsForOneFileLeaveOneRunsCompleteFile) {
-  // Nothing separates two runs for one path: the second run's delete may
-  // remove what the first staged, and either may find its line staged by
-  // the other. The file, replaced whole at the end of each run, always holds
-  // one run's complete read-back: sorted, whole records, no torn writes.
-  const std::string path = inst_.workdir() + "/shared.dnl";
-  std::vector<int> statuses = StartAndWait({{path, 1}, {path, 2}});
-  (void)statuses;  // a run may report refused inserts; the file is what counts
-  std::string file = inst_.ReadFile("shared.dnl");
+TEST_P(ConcurrentRunsTest, NinthRunForAPathThatAnotherRunHoldsCorruptsNeitherFile) {
+  // Nothing separates two runs for one path: the later run's delete may
+  // remove what the earlier one staged, and either may find a line already
+  // staged. The file, replaced whole at the end of each run, always holds
+  // one complete read-back: sorted whole records, none torn.
+  std::vector<std::pair<std::string, int>> runs;
+  for (int r = 0; r < kRuns; ++r) runs.push_back({inst_.workdir() + "/term" + std::to_string(r) + ".dnl", r});
+  runs.push_back({runs[0].first, kRuns});
+  std::vector<int> statuses = StartAndWait(runs);
+  for (int r = 1; r < kRuns; ++r) {
+    SCOPED_TRACE(r);
+    EXPECT_EQ(statuses[static_cast<std::size_t>(r)], 0);
+    EXPECT_EQ(inst_.ReadFile("term" + std::to_string(r) + ".dnl"), ExpectedFile(r));
+  }
+  std::string file = inst_.ReadFile("term0.dnl");
   ASSERT_EQ(file.size() % kRecordLength, 0u);
+  ASSERT_FALSE(file.empty());
   std::vector<std::string> records;
   for (std::size_t at = 0; at < file.size(); at += kRecordLength) records.push_back(file.substr(at, kRecordLength));
   EXPECT_TRUE(std::is_sorted(records.begin(), records.end()));
   EXPECT_EQ(std::adjacent_find(records.begin(), records.end()), records.end());
   for (const std::string& rec : records) {
     std::string line = rec.substr(0, rec.find(' '));
-    EXPECT_TRUE(line.starts_with("RUN01-LINE") || line.starts_with("RUN02-LINE")) << line;
+    EXPECT_TRUE(line.starts_with("RUN00-LINE") || line.starts_with("RUN08-LINE")) << line;
+    EXPECT_EQ(rec, line + std::string(kRecordLength - line.size(), ' '));
+  }
+}
+
+TEST_P(ConcurrentRunsTest, EightKorvantisProgramsAtOnceEachFinishTheirRun) {
+  std::string cmd;
+  for (int r = 0; r < kRuns; ++r) {
+    std::string n = std::to_string(r);
+    cmd += ShellQuote(KV_KORVANTIS_BIN) + " QVDNL31P TERM" + n + " prog" + n + ".dnl 1 > prog" + n + ".out & ";
+  }
+  ProgramResult result = inst_.RunShell("( " + cmd + "wait )");
+  ASSERT_EQ(result.exit_status, 0) << result.output;
+  for (int r = 0; r < kRuns; ++r) {
+    SCOPED_TRACE(r);
+    std::string n = std::to_string(r);
+    // No terminal has links: each run visits the one active tenant.
+    EXPECT_EQ(inst_.ReadFile("prog" + n + ".out"),
+              "Mit Datenbank verbunden! Schema: KVSYSTEM\nSchema: MND01\n");
+    EXPECT_TRUE(inst_.FileExists("prog" + n + ".dnl"));
   }
 }
 
