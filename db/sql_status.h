@@ -18,6 +18,8 @@ inline constexpr int kSqlInvalidCursor = -1001;  // cursor used while closed, or
 inline constexpr int kSqlNotConnected = -3114;   // statement without a session
 inline constexpr int kSqlIntOverflow = -1455;    // column value does not fit a 32-bit integer
 inline constexpr int kSqlNotInSelectList = -1007;  // more outputs than the statement delivers
+inline constexpr int kSqlNotAllVariablesBound = -1008;  // fewer inputs than placeholders
+inline constexpr int kSqlSavepointNeverEstablished = -1086;  // rollback to an unknown savepoint
 
 }  // namespace kv::db
 

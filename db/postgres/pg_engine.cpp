@@ -16,8 +16,6 @@
 namespace kv::db {
 namespace {
 
-constexpr int kSavepointNeverEstablished = -1086;
-constexpr int kNotAllVariablesBound = -1008;
 constexpr char kConnectTimeoutSeconds[] = "5";
 // The engine's own savepoint around each statement of an open transaction:
 // PostgreSQL aborts the whole transaction on a failed statement, Oracle
@@ -77,7 +75,7 @@ class PostgresEngine final : public Engine {
     }
     if (static_cast<int>(inputs.size()) != t.input_count) {
       error_ = "not all variables bound";
-      return kNotAllVariablesBound;
+      return kSqlNotAllVariablesBound;
     }
     if (IsWrite(t.kind) && !in_transaction_) {
       rc = Command("BEGIN");
@@ -266,7 +264,7 @@ class PostgresEngine final : public Engine {
   int RollbackTo(const TranslatedStatement& t) {
     if (!in_transaction_ || savepoints_.count(Lower(t.name)) == 0) {
       error_ = "savepoint never established";
-      return kSavepointNeverEstablished;
+      return kSqlSavepointNeverEstablished;
     }
     return Command(t.sql);
   }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "db/dialect.h"
@@ -17,8 +18,6 @@ namespace {
 
 constexpr char kSystemSchema[] = "KVSYSTEM";
 constexpr int kBusyTimeoutMs = 30000;
-constexpr int kSavepointNeverEstablished = -1086;
-constexpr int kNotAllVariablesBound = -1008;
 
 std::string Upper(std::string_view s) {
   std::string u(s);
@@ -103,7 +102,7 @@ class SqliteEngine final : public Engine {
       case StatementKind::kRollbackTo:
         if (!InTransaction()) {
           error_ = "savepoint never established";
-          return kSavepointNeverEstablished;
+          return kSqlSavepointNeverEstablished;
         }
         break;
       default:
@@ -111,7 +110,7 @@ class SqliteEngine final : public Engine {
     }
     if (static_cast<int>(inputs.size()) != t.input_count) {
       error_ = "not all variables bound";
-      return kNotAllVariablesBound;
+      return kSqlNotAllVariablesBound;
     }
     if (IsWrite(t.kind) && !InTransaction()) {
       // The write lock is taken at once, so that concurrent runs wait for
@@ -120,11 +119,23 @@ class SqliteEngine final : public Engine {
         return Fail();
       dirty_ = false;
     }
+    if (t.kind == StatementKind::kSavepoint) {
+      // Oracle moves a savepoint whose name is used again; SQLite would
+      // stack a second one.
+      std::string name = Upper(t.name);
+      if (savepoints_.count(name) != 0) {
+        std::string release = "RELEASE SAVEPOINT " + name;
+        (void)sqlite3_exec(db_, release.c_str(), nullptr, nullptr, nullptr);
+        savepoints_.erase(name);
+      }
+    }
     sqlite3_stmt* st = p->stmt;
     for (std::size_t i = 0; i < inputs.size(); ++i) Bind(st, static_cast<int>(i) + 1, inputs[i]);
     rc = Step(st, t.kind, rows, max_rows);
     sqlite3_reset(st);
     sqlite3_clear_bindings(st);
+    if (t.kind == StatementKind::kSavepoint && rc == kSqlOk) savepoints_.insert(Upper(t.name));
+    if (!InTransaction()) savepoints_.clear();
     return rc;
   }
 
@@ -133,6 +144,7 @@ class SqliteEngine final : public Engine {
     if (InTransaction() && sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
       return Fail();
     dirty_ = false;
+    savepoints_.clear();
     DetachStale();
     return kSqlOk;
   }
@@ -270,6 +282,7 @@ class SqliteEngine final : public Engine {
         // All attachment slots may be held by schemas that an empty
         // transaction keeps: ending it frees them.
         sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+        savepoints_.clear();
         DetachStale();
         rc = Attach(schema);
       }
@@ -307,6 +320,7 @@ class SqliteEngine final : public Engine {
   std::string error_;
   std::vector<std::string> attached_;
   std::unordered_map<std::string, Prepared> cache_;
+  std::unordered_set<std::string> savepoints_;
   bool dirty_ = false;  // a write succeeded since the transaction began
 };
 
