@@ -54,10 +54,7 @@ INSERT INTO KvSystem.Kvs999Tmp (TmpUsr, TmpStr) VALUES ('other.dnl', 'NOT MINE')
 class DownloadFileTest : public ::testing::TestWithParam<EngineKind> {
  protected:
   void SetUp() override {
-    if (GetParam() == EngineKind::kPostgres && !test::PostgresAvailable()) {
-      if (test::PostgresRequired()) FAIL() << "KORVANTIS_REQUIRE_PG is set but no test server is configured";
-      GTEST_SKIP() << "no PostgreSQL test server configured (KORVANTIS_TEST_PG)";
-    }
+    if (GetParam() == EngineKind::kPostgres) KV_SKIP_UNLESS_POSTGRES();
     std::string error;
     ASSERT_TRUE(inst_.Create(GetParam(), {"MND01", "MND02"}, kTwoTenants, &error)) << error;
     ASSERT_EQ(db::ConnectDatabase(inst_.login().c_str(), inst_.password().c_str(),

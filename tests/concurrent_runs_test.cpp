@@ -66,10 +66,7 @@ std::string ExpectedFile(int run) {
 class ConcurrentRunsTest : public ::testing::TestWithParam<EngineKind> {
  protected:
   void SetUp() override {
-    if (GetParam() == EngineKind::kPostgres && !PostgresAvailable()) {
-      if (PostgresRequired()) FAIL() << "KORVANTIS_REQUIRE_PG is set but no test server is configured";
-      GTEST_SKIP() << "no PostgreSQL test server configured (KORVANTIS_TEST_PG)";
-    }
+    if (GetParam() == EngineKind::kPostgres) KV_SKIP_UNLESS_POSTGRES();
     std::string error;
     ASSERT_TRUE(inst_.Create(GetParam(), {"MND01"}, kData, &error)) << error;
     db::DisconnectDatabase();  // a child must not share a connection with us

@@ -38,10 +38,7 @@ std::vector<Outcome> RunAll(const TestInstallation& inst) {
 }
 
 TEST(DemoEnginesTest, BothEnginesGiveTheSameFilesAndConsoleOutput) {
-  if (!PostgresAvailable()) {
-    if (PostgresRequired()) FAIL() << "KORVANTIS_REQUIRE_PG is set but no test server is configured";
-    GTEST_SKIP() << "no PostgreSQL test server configured (KORVANTIS_TEST_PG)";
-  }
+  KV_SKIP_UNLESS_POSTGRES();
   const std::vector<std::string> tenants = {"MND01", "MND02", "MND03"};
   std::string error;
   TestInstallation sqlite, postgres;

@@ -63,10 +63,7 @@ TEST(PostgresConnectTest, ServerThatCannotBeReachedGivesNoServiceWithinSeconds) 
 }
 
 TEST(PostgresConnectTest, WrongPasswordOrUnknownLoginIsRefusedWithLogonDenied) {
-  if (!PostgresAvailable()) {
-    if (PostgresRequired()) FAIL() << "KORVANTIS_REQUIRE_PG is set but no test server is configured";
-    GTEST_SKIP() << "no PostgreSQL test server configured (KORVANTIS_TEST_PG)";
-  }
+  KV_SKIP_UNLESS_POSTGRES();
   std::string error;
   TestInstallation inst;
   ASSERT_TRUE(inst.Create(EngineKind::kPostgres, {"MND01"}, "", &error)) << error;

@@ -23,10 +23,7 @@ int PreparedCount(const char* pattern) {
 }
 
 TEST(PreparedStatementsTest, StatementsArePreparedOncePerSessionAndText) {
-  if (!PostgresAvailable()) {
-    if (PostgresRequired()) FAIL() << "KORVANTIS_REQUIRE_PG is set but no test server is configured";
-    GTEST_SKIP() << "no PostgreSQL test server configured (KORVANTIS_TEST_PG)";
-  }
+  KV_SKIP_UNLESS_POSTGRES();
   std::string error;
   TestInstallation inst;
   ASSERT_TRUE(inst.Create(EngineKind::kPostgres, {"MND01"}, "", &error)) << error;

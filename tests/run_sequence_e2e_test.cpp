@@ -57,10 +57,7 @@ bool IsPrefixAndBlocksInAnyOrder(const std::string& output, const std::string& p
 class RunSequenceTest : public ::testing::TestWithParam<EngineKind> {
  protected:
   void SetUp() override {
-    if (GetParam() == EngineKind::kPostgres && !PostgresAvailable()) {
-      if (PostgresRequired()) FAIL() << "KORVANTIS_REQUIRE_PG is set but no test server is configured";
-      GTEST_SKIP() << "no PostgreSQL test server configured (KORVANTIS_TEST_PG)";
-    }
+    if (GetParam() == EngineKind::kPostgres) KV_SKIP_UNLESS_POSTGRES();
     std::string error;
     ASSERT_TRUE(inst_.Create(GetParam(), {"MND01", "MND02", "MND03"}, kTenantData, &error)) << error;
   }

@@ -20,6 +20,17 @@ const char* EngineName(EngineKind kind);
 bool PostgresAvailable();
 bool PostgresRequired();
 
+// In a test body or SetUp: ends the test as skipped when no PostgreSQL test
+// server is configured, or as failed when KORVANTIS_REQUIRE_PG demands one.
+#define KV_SKIP_UNLESS_POSTGRES()                                                         \
+  do {                                                                                    \
+    if (!::kv::test::PostgresAvailable()) {                                               \
+      if (::kv::test::PostgresRequired())                                                 \
+        FAIL() << "KORVANTIS_REQUIRE_PG is set but no test server is configured";         \
+      GTEST_SKIP() << "no PostgreSQL test server configured (KORVANTIS_TEST_PG, see README)"; \
+    }                                                                                     \
+  } while (0)
+
 struct ProgramResult {
   int exit_status = -1;
   std::string output;  // standard output and standard error, as bytes

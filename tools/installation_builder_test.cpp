@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "config/config_reader.h"
+#include "tests/test_installation.h"
 
 namespace kv::tools {
 namespace {
@@ -656,13 +657,10 @@ std::string Lower(std::string s) {
 class PostgresInstallTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    KV_SKIP_UNLESS_POSTGRES();
     uri_ = EnvOr("KORVANTIS_TEST_PG", "");
     user_ = EnvOr("KORVANTIS_TEST_PG_USER", "");
     password_ = EnvOr("KORVANTIS_TEST_PG_PASSWORD", "");
-    if (uri_.empty())
-      GTEST_SKIP() << "KORVANTIS_TEST_PG is not set: no PostgreSQL test server (tools/run-tests starts one)";
-    if (user_.empty() || password_.empty())
-      GTEST_SKIP() << "KORVANTIS_TEST_PG_USER and KORVANTIS_TEST_PG_PASSWORD must name the test server's login";
     admin_ = Connect(uri_, user_, password_);
     ASSERT_EQ(PQstatus(admin_.get()), CONNECTION_OK) << PQerrorMessage(admin_.get());
     database_ = "kvi_" + std::to_string(getpid());

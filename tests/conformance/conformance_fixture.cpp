@@ -122,10 +122,7 @@ std::vector<Row> SortWithinTies(std::vector<Row> rows, const std::vector<std::si
 }
 
 void ConformanceTest::SetUp() {
-  if (GetParam() == EngineKind::kPostgres && !PostgresAvailable()) {
-    if (PostgresRequired()) FAIL() << "KORVANTIS_REQUIRE_PG is set but no test server is configured";
-    GTEST_SKIP() << "no PostgreSQL test server configured (KORVANTIS_TEST_PG)";
-  }
+  if (GetParam() == EngineKind::kPostgres) KV_SKIP_UNLESS_POSTGRES();
   std::string error;
   ASSERT_TRUE(installation_.Create(GetParam(), Tenants(), Data(), &error)) << error;
   ASSERT_EQ(db::ConnectDatabase(installation_.login().c_str(), installation_.password().c_str(),
