@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -33,9 +35,14 @@ std::string WriteFailureText(int error) {
   }
 }
 
-bool Exists(const char* path) {
+// A download file reached through a symbolic link is written where the
+// link leads, and the link stays.
+std::string ResolveLinks(const char* path) {
+  char resolved[PATH_MAX];
   struct stat st;
-  return ::stat(path, &st) == 0;
+  if (::lstat(path, &st) == 0 && S_ISLNK(st.st_mode) && ::realpath(path, resolved) != nullptr)
+    return resolved;
+  return path;
 }
 
 // The file being written, new beside the old one or appended to in place.
@@ -43,15 +50,19 @@ bool Exists(const char* path) {
 // failure nothing buffered can reach the file later.
 class DownloadTarget {
  public:
-  DownloadTarget(const char* path, bool new_file)
-      : path_(path), new_file_(new_file),
-        write_path_(new_file ? path_ + ".kvtmp" + std::to_string(::getpid()) : path_) {}
+  DownloadTarget(const char* path, bool new_file) : path_(ResolveLinks(path)), new_file_(new_file) {
+    write_path_ = new_file ? path_ + ".kvtmp" + std::to_string(::getpid()) : path_;
+  }
 
   bool Open() {
-    existed_ = Exists(path_.c_str());
+    struct stat old;
+    existed_ = ::stat(path_.c_str(), &old) == 0;
     int flags = O_WRONLY | O_CREAT | (new_file_ ? O_TRUNC : O_APPEND);
     fd_ = ::open(write_path_.c_str(), flags, 0666);
     if (fd_ < 0) return false;
+    // The new file takes the place of the old one with the old one's
+    // permissions, as writing over it would have kept them.
+    if (new_file_ && existed_) (void)::fchmod(fd_, old.st_mode & 07777);
     if (!new_file_) {
       off_t at = ::lseek(fd_, 0, SEEK_END);
       if (at < 0) return Fail();

@@ -130,6 +130,19 @@ TEST_P(DownloadFileTest, AppendModeWritesAfterTheExistingRecords) {
   EXPECT_EQ(FileText().find("NOT MINE"), std::string::npos);
 }
 
+TEST_P(DownloadFileTest, NewFileKeepsTheOldPermissionsAndWritesThroughALink) {
+  namespace fs = std::filesystem;
+  inst_.WriteFile("real.dnl", "PREVIOUS");
+  fs::permissions(inst_.workdir() + "/real.dnl", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink("real.dnl", path_);
+  Stage({"ABCD"});
+  EXPECT_EQ(Write(true, 4, false), "");
+  EXPECT_TRUE(fs::is_symlink(path_));
+  EXPECT_EQ(inst_.ReadFile("real.dnl"), "ABCD");
+  EXPECT_EQ(fs::status(inst_.workdir() + "/real.dnl").permissions() & fs::perms::all,
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
 // Writes in a child process whose file size limit is below what the file
 // needs, as a full disk would stop it. The child has a session of its own;
 // ours is ended before the fork and opened again after. Returns the child's
