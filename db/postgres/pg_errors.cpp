@@ -18,7 +18,7 @@ constexpr StateCode kStates[] = {
     {"42703", kSqlBadIdent},     // undefined_column
     {"3F000", kSqlNoSchema},     // invalid_schema_name
     {"28P01", kSqlLogonDenied},  // invalid_password
-    {"28000", kSqlLogonDenied},  // invalid_authorization_specification
+    {"28000", kSqlLogonDenied},  // authorization refused (e.g. unknown role)
 };
 
 constexpr int kLostConnection = -3113;
