@@ -41,6 +41,20 @@ bool PgAdmin(const std::string& sql, std::string* error) {
   return ok;
 }
 
+}  // namespace
+
+std::string WithDatabase(const std::string& uri, const std::string& database) {
+  std::size_t authority = uri.find("://");
+  authority = authority == std::string::npos ? 0 : authority + 3;
+  std::size_t query = uri.find('?', authority);
+  if (query == std::string::npos) query = uri.size();
+  std::size_t path = uri.find('/', authority);
+  if (path == std::string::npos || path > query) path = query;
+  return uri.substr(0, path) + "/" + database + uri.substr(query);
+}
+
+namespace {
+
 std::string WriteTemp(const std::string& folder, const std::string& name, const std::string& text) {
   std::string path = folder + "/" + name;
   std::ofstream(path, std::ios::binary) << text;
@@ -107,11 +121,7 @@ bool TestInstallation::Create(EngineKind kind, const std::vector<std::string>& t
     }
     login_ = Env("KORVANTIS_TEST_PG_USER");
     password_ = Env("KORVANTIS_TEST_PG_PASSWORD");
-    // The server's address comes from the libpq service file of the test
-    // server; the URI only names the database.
-    std::string uri = Env("KORVANTIS_TEST_PG");
-    std::string query = uri.substr(uri.find('?'));
-    service_ = "postgresql:///" + pg_database_ + query;
+    service_ = WithDatabase(Env("KORVANTIS_TEST_PG"), pg_database_);
     absolute_service_ = service_;
   }
   std::filesystem::create_directories(root_ + "/data");

@@ -81,6 +81,10 @@ class TestInstallation {
   std::vector<std::string> tenants_;
 };
 
+// The libpq URI with its database replaced: the path after the authority
+// ("postgresql://host:port/DB?query"), added when there is none.
+std::string WithDatabase(const std::string& uri, const std::string& database);
+
 // Single quotes for a shell word.
 std::string ShellQuote(const std::string& word);
 
