@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "db/ascii.h"
 #include "db/sql_tokenizer.h"
 
 namespace kv::db {
@@ -12,29 +13,10 @@ namespace {
 
 constexpr int kInvalidSql = -900;
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-std::string ToLower(std::string_view s) {
-  std::string r(s);
-  for (char& c : r) c = Lower(c);
-  return r;
-}
-std::string ToUpper(std::string_view s) {
-  std::string r(s);
-  for (char& c : r) c = Upper(c);
-  return r;
-}
-
 bool StartsWithNoCase(std::string_view s, std::size_t pos, std::string_view lower_word) {
   if (s.size() - pos < lower_word.size()) return false;
   for (std::size_t i = 0; i < lower_word.size(); ++i) {
-    if (Lower(s[pos + i]) != lower_word[i]) return false;
+    if (AsciiLower(s[pos + i]) != lower_word[i]) return false;
   }
   return true;
 }
@@ -45,7 +27,7 @@ bool IsCanonicalTimestamp(std::string_view s) {
   static constexpr std::string_view kShape = "dddd-dd-dd dd:dd:dd";
   if (s.size() != kShape.size()) return false;
   for (std::size_t i = 0; i < s.size(); ++i) {
-    if (kShape[i] == 'd' ? !IsDigit(s[i]) : s[i] != kShape[i]) return false;
+    if (kShape[i] == 'd' ? !IsAsciiDigit(s[i]) : s[i] != kShape[i]) return false;
   }
   return true;
 }
@@ -97,7 +79,7 @@ bool ConvertDateFormat(std::string_view oracle_literal, std::string* out) {
     }
     if (matched) continue;
     const char c = fmt[i++];
-    if (IsLetter(c)) return false;
+    if (IsAsciiLetter(c)) return false;
     if (c == '%') {
       r += "%%";
     } else if (c == '\'') {
@@ -119,12 +101,12 @@ enum class AlterParse { kNotAlter, kAlter, kInvalid };
 AlterParse ParseAlterSchema(std::string_view text, std::string* name) {
   std::size_t pos = 0;
   auto skip_space = [&] {
-    while (pos < text.size() && IsSpace(text[pos])) ++pos;
+    while (pos < text.size() && IsAsciiSpace(text[pos])) ++pos;
   };
   auto word = [&](std::string_view lower_word) {
     skip_space();
     const std::size_t begin = pos;
-    while (pos < text.size() && (IsLetter(text[pos]) || text[pos] == '_')) ++pos;
+    while (pos < text.size() && (IsAsciiLetter(text[pos]) || text[pos] == '_')) ++pos;
     return pos - begin == lower_word.size() && StartsWithNoCase(text, begin, lower_word);
   };
   if (!word("alter")) return AlterParse::kNotAlter;
@@ -134,7 +116,7 @@ AlterParse ParseAlterSchema(std::string_view text, std::string* name) {
   ++pos;
   skip_space();
   std::size_t end = text.size();
-  while (end > pos && IsSpace(text[end - 1])) --end;
+  while (end > pos && IsAsciiSpace(text[end - 1])) --end;
   *name = std::string(text.substr(pos, end - pos));
   return AlterParse::kAlter;
 }
@@ -235,7 +217,7 @@ void Translator::NumberPlaceholders(int* input_count) {
   for (std::size_t i = 0; i < t_.size(); ++i) {
     if (skipped_[i] || t_[i].kind != SqlTokenKind::kPlaceholder) continue;
     // Oracle's bind names are case-insensitive: :B0 is :b0.
-    const std::string name = ToLower(t_[i].text.substr(1));
+    const std::string name = ToAsciiLower(t_[i].text.substr(1));
     std::size_t index = 0;
     while (index < names.size() && names[index] != name) ++index;
     if (index == names.size()) names.push_back(name);
@@ -572,7 +554,7 @@ std::string Translator::AddDays(const std::string& date, std::string_view sign,
 std::string Translator::Qualify(std::string_view table) const {
   if (options_.current_schema.empty()) return std::string(table);
   const std::string schema =
-      sqlite_ ? ToUpper(options_.current_schema) : ToLower(options_.current_schema);
+      sqlite_ ? ToAsciiUpper(options_.current_schema) : ToAsciiLower(options_.current_schema);
   return "\"" + schema + "\"." + std::string(table);
 }
 
@@ -668,9 +650,9 @@ int TranslateStatement(std::string_view oracle_text, const DialectOptions& optio
 }
 
 bool IsPlainIdentifier(std::string_view name) {
-  if (name.empty() || name.size() > 30 || !IsLetter(name[0])) return false;
+  if (name.empty() || name.size() > 30 || !IsAsciiLetter(name[0])) return false;
   for (char c : name) {
-    if (!IsLetter(c) && !IsDigit(c) && c != '_' && c != '$' && c != '#') return false;
+    if (!IsAsciiLetter(c) && !IsAsciiDigit(c) && c != '_' && c != '$' && c != '#') return false;
   }
   return true;
 }

@@ -22,6 +22,13 @@ enum class StatementKind {
   kAlterSchema,  // "ALTER SESSION SET CURRENT_SCHEMA=X"
 };
 
+// Statements that change data or mark a point to return to: the first of
+// them after a commit opens the transaction.
+inline bool IsWriteStatement(StatementKind k) {
+  return k == StatementKind::kInsert || k == StatementKind::kUpdate ||
+         k == StatementKind::kDelete || k == StatementKind::kSavepoint;
+}
+
 struct DialectOptions {
   DialectFlavor flavor = DialectFlavor::kSqlite;
   // Unqualified table names are qualified with this schema, so that they

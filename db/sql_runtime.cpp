@@ -28,17 +28,25 @@ bool ParseNumber(const std::string& text, double* out) {
   return true;
 }
 
+// The integer a numeric host variable receives from a column's text: the
+// value with its fraction dropped, when it fits 32 bits.
+bool ParseInt32(const std::string& text, std::int32_t* out) {
+  double d = 0;
+  if (!ParseNumber(text, &d)) return false;
+  double t = std::trunc(d);
+  if (t < std::numeric_limits<std::int32_t>::min() || t > std::numeric_limits<std::int32_t>::max())
+    return false;
+  *out = static_cast<std::int32_t>(t);
+  return true;
+}
+
 // Checks that every non-NULL value fits its variable, so that a row is
 // assigned either whole or not at all.
 int CheckOutputs(const SqlRow& row, std::span<const HostVar> outputs) {
   if (outputs.size() > row.size()) return kSqlNotInSelectList;
   for (std::size_t i = 0; i < outputs.size(); ++i) {
-    if (!row[i] || outputs[i].type != HostType::kInt32) continue;
-    double d = 0;
-    if (!ParseNumber(*row[i], &d)) return kSqlIntOverflow;
-    double t = std::trunc(d);
-    if (t < std::numeric_limits<std::int32_t>::min() ||
-        t > std::numeric_limits<std::int32_t>::max())
+    std::int32_t unused = 0;
+    if (row[i] && outputs[i].type == HostType::kInt32 && !ParseInt32(*row[i], &unused))
       return kSqlIntOverflow;
   }
   return kSqlOk;
@@ -92,16 +100,8 @@ int AssignOutput(const SqlValue& value, const HostVar& var) {
       out[n] = '\0';
       return kSqlOk;
     }
-    case HostType::kInt32: {
-      double d = 0;
-      if (!ParseNumber(*value, &d)) return kSqlIntOverflow;
-      double t = std::trunc(d);
-      if (t < std::numeric_limits<std::int32_t>::min() ||
-          t > std::numeric_limits<std::int32_t>::max())
-        return kSqlIntOverflow;
-      *static_cast<std::int32_t*>(var.data) = static_cast<std::int32_t>(t);
-      return kSqlOk;
-    }
+    case HostType::kInt32:
+      return ParseInt32(*value, static_cast<std::int32_t*>(var.data)) ? kSqlOk : kSqlIntOverflow;
     case HostType::kDouble: {
       double d = 0;
       if (!ParseNumber(*value, &d)) return kSqlIntOverflow;

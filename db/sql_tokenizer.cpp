@@ -2,20 +2,16 @@
 
 #include <cstddef>
 
+#include "db/ascii.h"
+
 namespace kv::db {
 namespace {
 
 constexpr int kInvalidSql = -900;
 
-bool IsSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
-}
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsIdentChar(char c) {
-  return IsLetter(c) || IsDigit(c) || c == '_' || c == '$' || c == '#';
+  return IsAsciiLetter(c) || IsAsciiDigit(c) || c == '_' || c == '$' || c == '#';
 }
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // Length of the operator at the start of `rest`, 0 if there is none.
 std::size_t OperatorLength(std::string_view rest) {
@@ -36,7 +32,7 @@ std::size_t OperatorLength(std::string_view rest) {
 bool TokenIs(const SqlToken& token, std::string_view lower_word) {
   if (token.text.size() != lower_word.size()) return false;
   for (std::size_t i = 0; i < lower_word.size(); ++i) {
-    if (Lower(token.text[i]) != lower_word[i]) return false;
+    if (AsciiLower(token.text[i]) != lower_word[i]) return false;
   }
   return true;
 }
@@ -47,20 +43,20 @@ int TokenizeSql(std::string_view text, std::vector<SqlToken>* tokens) {
   const std::size_t n = text.size();
   while (true) {
     const std::size_t space_begin = pos;
-    while (pos < n && IsSpace(text[pos])) ++pos;
+    while (pos < n && IsAsciiSpace(text[pos])) ++pos;
     if (pos == n) return 0;
     const std::string_view space = text.substr(space_begin, pos - space_begin);
     const std::size_t begin = pos;
     const char c = text[pos];
     SqlTokenKind kind;
-    if (IsLetter(c) || c == '_') {
+    if (IsAsciiLetter(c) || c == '_') {
       while (pos < n && IsIdentChar(text[pos])) ++pos;
       kind = SqlTokenKind::kIdent;
-    } else if (IsDigit(c)) {
-      while (pos < n && IsDigit(text[pos])) ++pos;
-      if (pos + 1 < n && text[pos] == '.' && IsDigit(text[pos + 1])) {
+    } else if (IsAsciiDigit(c)) {
+      while (pos < n && IsAsciiDigit(text[pos])) ++pos;
+      if (pos + 1 < n && text[pos] == '.' && IsAsciiDigit(text[pos + 1])) {
         ++pos;
-        while (pos < n && IsDigit(text[pos])) ++pos;
+        while (pos < n && IsAsciiDigit(text[pos])) ++pos;
       }
       kind = SqlTokenKind::kNumber;
     } else if (c == '\'') {
@@ -80,7 +76,7 @@ int TokenizeSql(std::string_view text, std::vector<SqlToken>* tokens) {
       kind = SqlTokenKind::kString;
     } else if (c == ':') {
       ++pos;
-      if (pos == n || !(IsLetter(text[pos]) || text[pos] == '_')) return kInvalidSql;
+      if (pos == n || !(IsAsciiLetter(text[pos]) || text[pos] == '_')) return kInvalidSql;
       while (pos < n && IsIdentChar(text[pos])) ++pos;
       kind = SqlTokenKind::kPlaceholder;
     } else if (c == '(') {

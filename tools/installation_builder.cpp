@@ -8,6 +8,8 @@
 #include <system_error>
 #include <vector>
 
+#include "db/ascii.h"
+#include "db/sqlhlp.h"
 #include "tools/ini_editor.h"
 #include "tools/install_plan.h"
 #include "tools/sql_script.h"
@@ -17,18 +19,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The tool's connect text login/password@service has room for 100 characters.
-constexpr size_t kMaxConnectText = 100;
+// The tool's connect text login/password@service, without its terminator.
+constexpr size_t kMaxConnectText = db::kConnectTextWidth - 1;
 // A tenant's schema name is fetched into a field of 20 characters.
 constexpr size_t kMaxTenantName = 20;
 constexpr size_t kMaxSchemaName = 30;
-
-std::string Upper(std::string_view s) {
-  std::string u(s);
-  for (char& c : u)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return u;
-}
 
 bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
 
@@ -47,7 +42,7 @@ bool IsSchemaName(std::string_view name, size_t max_length) {
   for (char c : name)
     if (!letter(c) && !(c >= '0' && c <= '9') && c != '_') return false;
   // SQLite reserves these two names for its own databases.
-  const std::string upper = Upper(name);
+  const std::string upper = db::ToAsciiUpper(name);
   return upper != "MAIN" && upper != "TEMP";
 }
 
@@ -79,19 +74,19 @@ InstallStatus CheckOptions(const InstallationOptions& o, const std::string& serv
     *error = "no tenant given";
     return InstallStatus::kBadArgument;
   }
-  std::vector<std::string> seen = {Upper(o.system_schema)};
+  std::vector<std::string> seen = {db::ToAsciiUpper(o.system_schema)};
   for (const std::string& tenant : o.tenants) {
     if (!IsSchemaName(tenant, kMaxTenantName)) {
       *error = "bad tenant name \"" + tenant + "\": letters, digits and _, a letter first, at most 20 characters";
       return InstallStatus::kBadArgument;
     }
     for (const std::string& s : seen) {
-      if (s == Upper(tenant)) {
+      if (s == db::ToAsciiUpper(tenant)) {
         *error = "schema name \"" + tenant + "\" given twice";
         return InstallStatus::kBadArgument;
       }
     }
-    seen.push_back(Upper(tenant));
+    seen.push_back(db::ToAsciiUpper(tenant));
   }
   if (o.schema_dir.empty()) {
     *error = "no schema folder given";
@@ -178,8 +173,8 @@ InstallStatus MakePlan(const InstallationOptions& o, const std::string& engine_d
   if (status == InstallStatus::kOk)
     status = ReadScript("schema file", tenant_ddl, nullptr, &tenant_statements, error);
   if (status != InstallStatus::kOk) return status;
-  plan->schemas.push_back({Upper(o.system_schema), system_ddl, system_statements});
-  for (const std::string& tenant : o.tenants) plan->schemas.push_back({Upper(tenant), tenant_ddl, tenant_statements});
+  plan->schemas.push_back({db::ToAsciiUpper(o.system_schema), system_ddl, system_statements});
+  for (const std::string& tenant : o.tenants) plan->schemas.push_back({db::ToAsciiUpper(tenant), tenant_ddl, tenant_statements});
   const LocalDate today = o.today ? *o.today : TodayLocal();
   for (const std::string& path : o.data_files) {
     DataScript script{path, {}};

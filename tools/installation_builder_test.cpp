@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "config/config_reader.h"
+#include "db/ascii.h"
 #include "tests/test_installation.h"
 
 namespace kv::tools {
@@ -646,11 +647,6 @@ std::string PgQuery(PGconn* conn, const std::string& sql) {
   return out;
 }
 
-std::string Lower(std::string s) {
-  for (char& c : s)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return s;
-}
 
 // Each run builds into a database of its own, so that it shares no schema
 // with other tests on the same server.
@@ -697,11 +693,11 @@ TEST_F(PostgresInstallTest, BuildsTheDemo) {
             "kvsystem,mnd01,mnd02,mnd03");
   for (const RowCount& r : kDemoRows) {
     SCOPED_TRACE(std::string(r.schema) + "." + r.table);
-    EXPECT_EQ(PgQuery(conn.get(), "SELECT count(*) FROM " + Lower(r.schema) + "." + r.table), std::to_string(r.rows));
+    EXPECT_EQ(PgQuery(conn.get(), "SELECT count(*) FROM " + db::ToAsciiLower(r.schema) + "." + r.table), std::to_string(r.rows));
   }
   for (const ValueCase& c : kTokenValues) {
     SCOPED_TRACE(c.query);
-    PgQuery(conn.get(), "SET search_path TO " + Lower(c.schema));
+    PgQuery(conn.get(), "SET search_path TO " + db::ToAsciiLower(c.schema));
     EXPECT_EQ(PgQuery(conn.get(), c.query), c.expected);
   }
   config::ConfigReadResult result;

@@ -8,6 +8,8 @@
 
 #include "tools/install_plan.h"
 
+#include "db/ascii.h"
+
 namespace kv::tools {
 namespace {
 
@@ -19,13 +21,6 @@ using ConnHandle = std::unique_ptr<PGconn, FinishConn>;
 // The builder prints nothing: notices (such as DROP SCHEMA IF EXISTS on a
 // schema that is not there) are dropped instead of going to stderr.
 void IgnoreNotice(void*, const char*) {}
-
-std::string Lower(const std::string& s) {
-  std::string l = s;
-  for (char& c : l)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return l;
-}
 
 std::string TrimmedMessage(const char* message) {
   std::string m = message ? message : "";
@@ -90,7 +85,7 @@ InstallStatus InTransaction(PGconn* conn, const std::string& what,
 
 int CreateSchemas(PGconn* conn, const InstallPlan& plan, std::string* error) {
   for (const SchemaScript& schema : plan.schemas) {
-    const std::string name = Lower(schema.name);
+    const std::string name = db::ToAsciiLower(schema.name);
     for (const std::string& sql : {"DROP SCHEMA IF EXISTS " + name + " CASCADE", "CREATE SCHEMA " + name,
                                    "SET search_path TO " + name}) {
       std::string message;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "db/ascii.h"
+
 namespace kv::tools {
 namespace {
 
@@ -12,8 +14,6 @@ bool IsIdentStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= '
 bool IsIdentPart(char c) {
   return IsIdentStart(c) || (c >= '0' && c <= '9') || c == '$' || c == '#';
 }
-
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // Copies a quoted run ('...' or "...") starting at text[i], doubled quotes
 // included; returns the index after its closing quote, or the end.
@@ -113,7 +113,7 @@ std::vector<std::string> QualifierNames(std::string_view statement) {
       while (after < statement.size() && IsBlank(statement[after])) ++after;
       if (after < statement.size() && statement[after] == '.') {
         std::string name;
-        for (size_t k = begin; k < i; ++k) name += Upper(statement[k]);
+        for (size_t k = begin; k < i; ++k) name += db::AsciiUpper(statement[k]);
         if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
       }
       continue;

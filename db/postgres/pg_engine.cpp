@@ -8,6 +8,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "db/ascii.h"
 #include "db/dialect.h"
 #include "db/postgres/pg_errors.h"
 #include "db/sql_status.h"
@@ -21,18 +22,6 @@ constexpr char kConnectTimeoutSeconds[] = "5";
 // PostgreSQL aborts the whole transaction on a failed statement, Oracle
 // undoes only the statement.
 constexpr char kStatementSavepoint[] = "kv_stmt";
-
-std::string Lower(std::string_view s) {
-  std::string l(s);
-  for (char& c : l)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return l;
-}
-
-bool IsWrite(StatementKind k) {
-  return k == StatementKind::kInsert || k == StatementKind::kUpdate ||
-         k == StatementKind::kDelete || k == StatementKind::kSavepoint;
-}
 
 // A result that is cleared on every path.
 class Result {
@@ -77,7 +66,7 @@ class PostgresEngine final : public Engine {
       error_ = "not all variables bound";
       return kSqlNotAllVariablesBound;
     }
-    if (IsWrite(t.kind) && !in_transaction_) {
+    if (IsWriteStatement(t.kind) && !in_transaction_) {
       rc = Command("BEGIN");
       if (rc != kSqlOk) return rc;
       in_transaction_ = true;
@@ -254,7 +243,7 @@ class PostgresEngine final : public Engine {
     }
     // Oracle moves a savepoint whose name is used again; PostgreSQL would
     // stack a second one.
-    std::string name = Lower(t.name);
+    std::string name = ToAsciiLower(t.name);
     if (savepoints_.count(name) != 0) (void)Command("RELEASE SAVEPOINT " + name);
     int rc = Command(t.sql);
     if (rc == kSqlOk) savepoints_.insert(name);
@@ -262,7 +251,7 @@ class PostgresEngine final : public Engine {
   }
 
   int RollbackTo(const TranslatedStatement& t) {
-    if (!in_transaction_ || savepoints_.count(Lower(t.name)) == 0) {
+    if (!in_transaction_ || savepoints_.count(ToAsciiLower(t.name)) == 0) {
       error_ = "savepoint never established";
       return kSqlSavepointNeverEstablished;
     }
@@ -274,7 +263,7 @@ class PostgresEngine final : public Engine {
       error_ = "schema name is not a plain identifier";
       return kSqlNoSchema;
     }
-    std::string schema = Lower(name);
+    std::string schema = ToAsciiLower(name);
     bool exists = false;
     int rc = Guarded([&] {
       const char* value = schema.c_str();

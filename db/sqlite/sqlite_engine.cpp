@@ -8,6 +8,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "db/ascii.h"
 #include "db/dialect.h"
 #include "db/sql_status.h"
 #include "db/sqlite/sqlite_errors.h"
@@ -18,13 +19,6 @@ namespace {
 
 constexpr char kSystemSchema[] = "KVSYSTEM";
 constexpr int kBusyTimeoutMs = 30000;
-
-std::string Upper(std::string_view s) {
-  std::string u(s);
-  for (char& c : u)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return u;
-}
 
 // A path as an SQLite URI, so that the file is opened read-write but never
 // created: a schema without its file does not exist.
@@ -47,11 +41,6 @@ bool FileExists(const std::string& path) {
   if (f == nullptr) return false;
   std::fclose(f);
   return true;
-}
-
-bool IsWrite(StatementKind k) {
-  return k == StatementKind::kInsert || k == StatementKind::kUpdate ||
-         k == StatementKind::kDelete || k == StatementKind::kSavepoint;
 }
 
 class SqliteEngine final : public Engine {
@@ -112,7 +101,7 @@ class SqliteEngine final : public Engine {
       error_ = "not all variables bound";
       return kSqlNotAllVariablesBound;
     }
-    if (IsWrite(t.kind) && !InTransaction()) {
+    if (IsWriteStatement(t.kind) && !InTransaction()) {
       // The write lock is taken at once, so that concurrent runs wait for
       // each other instead of failing on a stale read snapshot.
       if (sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
@@ -122,7 +111,7 @@ class SqliteEngine final : public Engine {
     if (t.kind == StatementKind::kSavepoint) {
       // Oracle moves a savepoint whose name is used again; SQLite would
       // stack a second one.
-      std::string name = Upper(t.name);
+      std::string name = ToAsciiUpper(t.name);
       if (savepoints_.count(name) != 0) {
         std::string release = "RELEASE SAVEPOINT " + name;
         (void)sqlite3_exec(db_, release.c_str(), nullptr, nullptr, nullptr);
@@ -134,7 +123,7 @@ class SqliteEngine final : public Engine {
     rc = Step(st, t.kind, rows, max_rows);
     sqlite3_reset(st);
     sqlite3_clear_bindings(st);
-    if (t.kind == StatementKind::kSavepoint && rc == kSqlOk) savepoints_.insert(Upper(t.name));
+    if (t.kind == StatementKind::kSavepoint && rc == kSqlOk) savepoints_.insert(ToAsciiUpper(t.name));
     if (!InTransaction()) savepoints_.clear();
     return rc;
   }
@@ -273,7 +262,7 @@ class SqliteEngine final : public Engine {
       error_ = "schema name is not a plain identifier";
       return kSqlNoSchema;
     }
-    std::string schema = Upper(name);
+    std::string schema = ToAsciiUpper(name);
     bool attached = false;
     for (const std::string& a : attached_) attached = attached || a == schema;
     if (!attached) {
