@@ -6,6 +6,7 @@
 #include <string>
 
 #include "db/sql_status.h"
+#include "tests/test_installation.h"
 
 namespace kv::db {
 namespace {
@@ -32,11 +33,19 @@ TEST(UpperCaseTest, OnlyAsciiLowerCaseLettersChange) {
   }
 }
 
-TEST(ConnectDatabaseTest, ConnectTextOverOneHundredCharactersIsRefused) {
-  // login "/" password "@" service must fit the 101-byte connect field.
-  std::string service = "sqlite:" + std::string(100 - 7 - 4, 'x');  // 4 = "a/b@"
-  EXPECT_NE(ConnectDatabase("a", "b", (service + "y").c_str(), "KVSYSTEM"), kSqlOk);
-  EXPECT_EQ(ConnectDatabase("a", "b", (service + "y").c_str(), "KVSYSTEM"), kSqlNoService);
+TEST(ConnectDatabaseTest, ConnectTextOfOneHundredCharactersFitsAndOneMoreIsRefused) {
+  // login "/" password "@" service must fit the 101-byte connect field. The
+  // embedded engine takes any login, so the login's length sets the total.
+  test::TestInstallation inst;
+  std::string error;
+  ASSERT_TRUE(inst.Create(test::EngineKind::kSqlite, {"MND01"}, "", &error)) << error;
+  const std::string& service = inst.absolute_service();
+  const std::size_t fixed = 1 + 2 + 1 + service.size();  // "/" "pw" "@" service
+  ASSERT_LT(fixed, 100u);
+  std::string login100(100 - fixed, 'u'), login101(101 - fixed, 'u');
+  EXPECT_EQ(ConnectDatabase(login100.c_str(), "pw", service.c_str(), "KVSYSTEM"), kSqlOk);
+  EXPECT_NE(CurrentSession(), nullptr);
+  EXPECT_EQ(ConnectDatabase(login101.c_str(), "pw", service.c_str(), "KVSYSTEM"), kSqlNoService);
   EXPECT_EQ(CurrentSession(), nullptr);
 }
 
